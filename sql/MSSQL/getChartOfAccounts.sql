@@ -1,0 +1,2 @@
+SELECT * FROM expense_ChartOfAccounts
+ORDER BY AccountNumber, ChartOfAccount_ID

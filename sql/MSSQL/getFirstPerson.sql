@@ -1,0 +1,2 @@
+SELECT TOP 1 Username, Password FROM expense_Persons
+ORDER BY Person_ID

@@ -1,0 +1,2 @@
+SELECT * FROM expense_Invoices
+WHERE Invoice_ID = {Invoice_ID}

@@ -1,0 +1,2 @@
+SELECT SUM(ForeignAmount) AS KonteratForeignAmount FROM expense_AccountCodes
+WHERE fkPurchaseRegistrationID = {fkPurchaseRegistrationID}

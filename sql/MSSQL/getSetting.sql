@@ -1,0 +1,2 @@
+SELECT SettingValue, SettingName, SettingType FROM expense_Settings
+WHERE SettingName = {SettingName}

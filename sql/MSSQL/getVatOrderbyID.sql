@@ -1,0 +1,2 @@
+SELECT * FROM expense_Vat
+ORDER BY Vat_ID

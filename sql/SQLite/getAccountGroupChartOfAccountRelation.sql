@@ -1,0 +1,2 @@
+SELECT fkGroupID, fkAccountNumber FROM expense_AccountGroupChartOfAccountRelation
+WHERE fkAccountNumber = {fkAccountNumber}

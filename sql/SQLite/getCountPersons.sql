@@ -1,0 +1,1 @@
+SELECT COUNT(*) AS CountPersons FROM expense_Persons

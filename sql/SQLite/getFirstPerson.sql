@@ -1,0 +1,3 @@
+SELECT Username, Password FROM expense_Persons
+ORDER BY Person_ID
+LIMIT 1

@@ -1,0 +1,2 @@
+SELECT InternalAccount_ID, InternalAccountName FROM expense_InternalAccounts
+ORDER BY InternalAccount_ID

@@ -1,0 +1,3 @@
+SELECT * FROM expense_InvoiceInternalAccountRelation
+WHERE fkInvoiceID = {fkInvoiceID}
+  AND fkInternalAccountID = {fkInternalAccountID}

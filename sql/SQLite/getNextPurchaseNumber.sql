@@ -1,0 +1,2 @@
+SELECT MAX(PurchaseNumber) AS PurchaseNumber FROM expense_PurchaseRegistrations
+WHERE fkInvoiceID = {fkInvoiceID}

@@ -1,0 +1,2 @@
+SELECT SUM(Amount) AS KonteratAmount FROM expense_AccountCodes
+WHERE fkPurchaseRegistrationID = {fkPurchaseRegistrationID}

@@ -1,0 +1,3 @@
+SELECT SUM(Amount) AS KonteratAmount FROM expense_AccountCodes
+WHERE fkPurchaseRegistrationID = {fkPurchaseRegistrationID}
+  AND Type = {Type}

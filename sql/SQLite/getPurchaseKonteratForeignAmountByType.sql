@@ -1,0 +1,3 @@
+SELECT SUM(ForeignAmount) AS KonteratForeignAmount FROM expense_AccountCodes
+WHERE fkPurchaseRegistrationID = {fkPurchaseRegistrationID}
+  AND Type = {Type}

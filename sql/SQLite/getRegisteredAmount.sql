@@ -1,0 +1,2 @@
+SELECT SUM(Amount) AS RegisteredAmount FROM expense_PurchaseRegistrations
+WHERE fkInvoiceID = {fkInvoiceID}

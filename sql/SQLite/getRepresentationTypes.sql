@@ -1,0 +1,2 @@
+SELECT * FROM expense_RepresentationTypes
+ORDER BY RepresentationTypeName, RepresentationType_ID
