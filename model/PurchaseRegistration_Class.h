@@ -5,6 +5,9 @@
 // The currency of a purchase abroad.
 inline const QString ForeignCurrency = QStringLiteral("UTL");
 
+// The highest purchase number of the invoice + 1; 1 when it has none.
+int NextPurchaseNumberOfInvoice(int invoiceId);
+
 // One receipt of a card invoice, numbered within its invoice.
 class TPurchaseRegistration : public TValdrona {
     Q_OBJECT

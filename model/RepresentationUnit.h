@@ -1,10 +1,12 @@
 #pragma once
 
+#include "AccountCode_Class.h"
 #include "PurchaseRegistration_Class.h"
 #include "RepresentationType_Class.h"
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 // Splits the uncoded part of one purchase into a deductible line with its
 // reclaimable VAT and a non-deductible line (account codes of Type 1), by the
@@ -28,7 +30,7 @@ public:
     // The figures of the last run.
     double Remaining() const { return m_remaining; }
     double MaxVat();
-    double VatInRemaining() const;
+    double VatInRemaining();
     double DeductibleVat();
     double MaxDeductible();
     double DeductibleAmount();
@@ -38,7 +40,10 @@ public:
     TRepresentationType& RepresentationType();
 
 private:
-    void WriteLine(double amount, int account, double vatAmount, bool withInternalAccounts);
+    double VatRate();
+    bool IsLocal();
+    void WriteLine(double amount, double foreignAmount, int account, double vatAmount);
+    void WriteInternalAccountValues(TAccountCode& code);
 
     const int m_representationTypeId;
     const int m_purchaseId;
@@ -47,4 +52,5 @@ private:
     std::unique_ptr<TPurchaseRegistration> m_purchase;
     std::unique_ptr<TRepresentationType> m_representationType;
     double m_remaining = 0;
+    std::optional<bool> m_local;
 };
