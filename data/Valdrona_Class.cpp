@@ -77,20 +77,15 @@ int TValdrona::Delete()
 
 // The key is the highest key handed out + 1, recorded in the sequence table
 // before the row is inserted. The sequence table's id is unique, so when
-// another program takes the same candidate first, its insert is refused and
-// the next candidate is tried.
+// another program takes the same candidate first, its insert is refused; the
+// next candidate is then tried, beyond whatever the other program has taken
+// meanwhile.
 int TValdrona::NextId()
 {
     TValdrona_ADOQuery keyQuery;
-    keyQuery.LoadTemplate(QStringLiteral("getTablePK.sql"));
-    keyQuery.SetPlaceholder(QStringLiteral("{TableName}"), TableName);
-    keyQuery.ApplyPlaceholders(true);
-    const std::optional<QVariant> answer = keyQuery.OpenTemplateScalar();
-    const int highest = std::max(0, answer ? TValdrona_ADOQuery::VariantAsInteger(*answer) : 0);
-
+    int candidate = HighestKey(keyQuery) + 1;
     const QString sequenceTable = TableName + QStringLiteral("_seq");
     for (int attempt = 1; attempt <= MaxKeyAttempts; ++attempt) {
-        const int candidate = highest + attempt;
         keyQuery.CloseAndClear();
         keyQuery.AddCondition(sequenceTable, QStringLiteral("id"), candidate);
         try {
@@ -100,8 +95,19 @@ int TValdrona::NextId()
             if (!error.IsUniqueViolation())
                 throw;
         }
+        candidate = std::max(candidate + 1, HighestKey(keyQuery) + 1);
     }
     throw EError(QStringLiteral("nextId didn't return a correct value for ") + TableName);
+}
+
+int TValdrona::HighestKey(TValdrona_ADOQuery& keyQuery) const
+{
+    keyQuery.CloseAndClear();
+    keyQuery.LoadTemplate(QStringLiteral("getTablePK.sql"));
+    keyQuery.SetPlaceholder(QStringLiteral("{TableName}"), TableName);
+    keyQuery.ApplyPlaceholders(true);
+    const std::optional<QVariant> answer = keyQuery.OpenTemplateScalar();
+    return std::max(0, answer ? TValdrona_ADOQuery::VariantAsInteger(*answer) : 0);
 }
 
 void TValdrona::AddKeyCondition(int key)

@@ -40,6 +40,8 @@ public:
     TValdrona_ADOQuery& Query() { return *m_query; }
 
 private:
+    int HighestKey(TValdrona_ADOQuery& keyQuery) const;
+
     QSqlDatabase m_connection;
     std::unique_ptr<TValdrona_ADOQuery> m_query;
 };
