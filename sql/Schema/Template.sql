@@ -21,4 +21,3 @@ INSERT INTO expense_Persons (Person_ID, FirstName, LastName, EmailAddress, Usern
   EmployeeNumber, State, EnableEmail)
 VALUES (1, 'Ekonomi', 'Admin', '', 'admin', 'admin', '', 1, 0);
 INSERT INTO Persons_seq (id) VALUES (1);
-INSERT INTO expense_Access (PersonID, AccessName) VALUES (1, 'IS_SYSADMIN');
