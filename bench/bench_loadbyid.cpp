@@ -46,16 +46,20 @@ int main(int argc, char* argv[])
     WriteIniString(GetIniFileName(), QStringLiteral("SETTINGS"), QStringLiteral("SQLFILEPATH"), dist + QStringLiteral("/sql"));
     try {
         Connect(dir.path(), QStringLiteral("Demo.db"), dtSQLite);
-        QSqlQuery first(GetConnection());
-        first.exec(QStringLiteral("select min(Person_ID) from expense_Persons"));
-        const int person = first.next() ? first.value(0).toInt() : 1;
+        const int person = [] {
+            QSqlQuery first(GetConnection());
+            first.exec(QStringLiteral("select min(Person_ID) from expense_Persons"));
+            return first.next() ? first.value(0).toInt() : 1;
+        }();
 
         const int readsBefore = SQLFileReadCount();
         QElapsedTimer timer;
         timer.start();
-        TPersonRow row;
-        for (int i = 0; i < calls; ++i)
-            row.LoadById(person);
+        {
+            TPersonRow row;
+            for (int i = 0; i < calls; ++i)
+                row.LoadById(person);
+        }
         const double entityMs = timer.nsecsElapsed() / 1e6;
 
         // The lower bound: the same SELECT through the driver alone.
