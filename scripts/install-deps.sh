@@ -3,7 +3,9 @@
 # Idempotent: when every package is present it only runs dpkg-query.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc
-          unixodbc tdsodbc libcurl4-openssl-dev nodejs npm xvfb xauth fonts-dejavu-core)
+          unixodbc tdsodbc xvfb xauth fonts-dejavu-core)
+# Node.js may come from elsewhere than Debian (with its own npm); only a missing one is installed.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
