@@ -1,3 +1,3 @@
 SELECT * FROM expense_ChartOfAccounts
-WHERE CONVERT(nvarchar(20), AccountNumber) = {AccountNumber}
+WHERE AccountNumber = TRY_CONVERT(int, {AccountNumber})
 ORDER BY ChartOfAccount_ID

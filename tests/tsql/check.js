@@ -7,7 +7,13 @@
 
 const fs = require('fs');
 const path = require('path');
-const { Parser } = require('node-sql-parser');
+let Parser;
+try {
+  ({ Parser } = require('node-sql-parser'));
+} catch (error) {
+  console.error('node-sql-parser is not installed: run "npm ci" in tests/tsql');
+  process.exit(1);
+}
 
 // The parser also accepts some SQLite syntax that SQL Server rejects.
 const sqliteOnly = [
