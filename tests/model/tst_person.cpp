@@ -47,6 +47,7 @@ void TestPerson::saveAndLoad()
     QCOMPARE(DateToText(loaded.LastPasswordEmail), QStringLiteral("2012-02-09"));
     QCOMPARE(loaded.IsSysAdmin, false);
 
+    Exec(QStringLiteral("insert into expense_Access (PersonID, AccessName) values (1, 'IS_SYSADMIN')"));
     TPerson admin;
     admin.LoadById(1);
     QCOMPARE(admin.IsSysAdmin, true);
