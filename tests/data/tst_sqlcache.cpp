@@ -33,6 +33,7 @@ private slots:
     void missingTemplates_data();
     void missingTemplates();
     void linesJoinedWithCRLF();
+    void changeOfDatabaseTypeReadsOtherFolder();
 };
 
 void TestSQLCache::folderFollowsDatabaseType_data()
@@ -124,6 +125,20 @@ void TestSQLCache::linesJoinedWithCRLF()
     query.OpenTemplate();
     QCOMPARE(query.FieldAsInteger(QStringLiteral("a")), 12);
     QCOMPARE(query.FieldAsInteger(QStringLiteral("b")), 12);
+}
+
+void TestSQLCache::changeOfDatabaseTypeReadsOtherFolder()
+{
+    TTestCompany company(TTestCompany::TSource::Template);
+    const QString sqlite = GetSQL(QStringLiteral("getTablePK.sql")).join(u'\n');
+    company.Disconnect();
+    // A server description without keys fails, but the attempt sets the type.
+    WriteIniString(company.Folder() + QStringLiteral("Server.ini"), QStringLiteral("MSSQL"), QStringLiteral("DBSERVER"), QString());
+    QVERIFY_THROWS_EXCEPTION(EError, Connect(company.Folder(), QStringLiteral("Server.ini"), dtMSSQL));
+    QVERIFY(GetSQLPath().endsWith(QLatin1String("/sql/MSSQL/")));
+    const QString mssql = GetSQL(QStringLiteral("getTablePK.sql")).join(u'\n');
+    QVERIFY(mssql != sqlite);
+    QVERIFY(mssql.contains(QLatin1String("expense_Persons")));
 }
 
 QTEST_GUILESS_MAIN(TestSQLCache)
