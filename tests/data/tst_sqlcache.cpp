@@ -5,21 +5,11 @@
 #include "QueryUnit.h"
 #include "SQLCacheUnit.h"
 #include "TestCompany.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-namespace {
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-}
-}
 
 class TestSQLCache : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "ClockUnit.h"
 #include "ErrorUnit.h"
 #include "ScriptedPrompt.h"
+#include "TestFiles.h"
 #include "ValueConversionUnit.h"
 
 #include <QFile>
@@ -25,19 +26,6 @@ public:
 private:
     QByteArray m_saved;
 };
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
 
 } // namespace
 

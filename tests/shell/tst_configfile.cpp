@@ -1,5 +1,6 @@
 #include "ConfigFileUnit.h"
 #include "ErrorUnit.h"
+#include "TestFiles.h"
 #include "ValueConversionUnit.h"
 
 #include <QCoreApplication>
@@ -10,23 +11,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-} // namespace
 
 class TestConfigFile : public QObject {
     Q_OBJECT
