@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -61,16 +62,16 @@ TGenerated Generate(TSIECompany& company, int invoiceCount)
         double total = 0;
         const int invoice = company.AddInvoice(QString::number(10000 + i), date, date, 0, company.Credit);
         for (int p = 0; p < 5; ++p) {
-            double amounts[3];
+            std::array<double, 3> amounts{};
             double purchaseAmount = 0;
             for (int c = 0; c < 3; ++c) {
-                amounts[c] = 100 + ((i * 7 + p * 3 + c) % 900) + 0.25 * c;
-                purchaseAmount += amounts[c];
+                amounts[static_cast<size_t>(c)] = 100 + ((i * 7 + p * 3 + c) % 900) + 0.25 * c;
+                purchaseAmount += amounts[static_cast<size_t>(c)];
             }
             const int purchase = company.AddPurchase(invoice, purchaseAmount);
             for (int c = 0; c < 3; ++c) {
                 const int account = accounts[static_cast<size_t>((i + p + c) % accounts.size())];
-                company.AddCode(purchase, account, amounts[c], RoundTo2(amounts[c] * 0.2),
+                company.AddCode(purchase, account, amounts[static_cast<size_t>(c)], RoundTo2(amounts[static_cast<size_t>(c)] * 0.2),
                                 c == 0 ? QStringLiteral("Resa") : QString(),
                                 {{generated.CostCentre, QString::number(100 + (i + c) % 5)},
                                  {generated.Project, QStringLiteral("P%1").arg((p + c) % 3)}});
