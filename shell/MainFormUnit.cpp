@@ -55,6 +55,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_area(new TChildWi
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(ProductName));
     setFont(ProgramFont());
+    setWindowIcon(ProgramIcon());
     setGeometry(CentredOnDesktop({871, 614}));
     setCentralWidget(m_area);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <functional>
 
 // The application object of the GUI: an error that no screen catches is shown
@@ -17,6 +18,9 @@ public:
 void RunGuarded(const std::function<void()>& command);
 // Shows an error that no screen caught.
 void ShowUncaughtError(const std::exception& error);
+
+// The program's icon, for the main window and its child windows.
+QIcon ProgramIcon();
 
 // Tahoma 8 pt, or the nearest installed sans-serif font.
 QFont ProgramFont();

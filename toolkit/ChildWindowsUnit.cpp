@@ -15,10 +15,14 @@ QWidget* TChildWindowArea::OpenChildWindow(const QString& name, const TChildFact
         return FindChild(name);
     QWidget* window = factory();
     window->setObjectName(name);
+    // A window that set its own size keeps it; the frame grows around it.
+    const QSize ownSize = window->testAttribute(Qt::WA_Resized) ? window->size() : QSize();
     QMdiSubWindow* frame = addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setObjectName(name + QStringLiteral("Frame"));
     frame->show();
+    if (ownSize.isValid())
+        frame->resize(frame->size() - window->size() + ownSize);
     setActiveSubWindow(frame);
     return window;
 }

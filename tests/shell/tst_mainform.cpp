@@ -101,6 +101,7 @@ private slots:
     void windowMenuListsVisibleChildren();
     void settingsTwiceGivesOneWindow();
     void closedChildIsFreed();
+    void childWindowKeepsItsOwnSize();
     void closeAllChildren_data();
     void closeAllChildren();
     void closeEachLeavesWindowsThatRefuse();
@@ -258,6 +259,16 @@ void TstMainForm::closedChildIsFreed()
     QTRY_VERIFY(child.isNull());
     QCOMPARE(m_form->ChildWindows().ChildCount(), 0);
     QVERIFY(m_form->OpenChildWindow(QStringLiteral("AboutForm"), ChildOf(QStringLiteral("Om"))));
+}
+
+void TstMainForm::childWindowKeepsItsOwnSize()
+{
+    QWidget* child = m_form->OpenChildWindow(QStringLiteral("SettingsForm"), [] {
+        auto* window = new QWidget;
+        window->resize(392, 392);
+        return window;
+    });
+    QCOMPARE(child->size(), QSize(392, 392));
 }
 
 void TstMainForm::closeAllChildren_data()
