@@ -8,8 +8,6 @@ class QWidget;
 // at every change of database. Each step returns false when the user (or a
 // failure) ends the program.
 
-inline constexpr int ExpectedDatabaseVersion = 18;
-
 // Shows the database dialog; true once a database is connected.
 bool SelectDatabase(QWidget* parent);
 // Stamps a database without DB_VERSION with the expected version; another

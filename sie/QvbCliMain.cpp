@@ -9,6 +9,7 @@
 #include "SIEExportProcedureUnit.h"
 #include "SQLCacheUnit.h"
 #include "SettingsUnit.h"
+#include "ValdronaConstantUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,6 @@ namespace {
 
 enum TExitCode : int { ecSuccess = 0, ecFailed = 1, ecUsage = 2 };
 
-constexpr int ExpectedDatabaseVersion = 18;
 const QString CRLF = QStringLiteral("\r\n");
 
 const char* const UsageLine =
