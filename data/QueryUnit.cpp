@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -133,12 +134,42 @@ void TValdrona_ADOQuery::LoadTemplate(const QString& name)
     m_sql = JoinLines(GetSQL(name));
 }
 
+// Every placeholder of the template text is replaced in one pass, so a value
+// that happens to hold a placeholder's name (an invoice number "{State}")
+// is never filled in again and cannot break its own quoting. Where several
+// names match at one place, the one set first wins, as if they were replaced
+// one after the other in list order.
 void TValdrona_ADOQuery::ApplyPlaceholders(bool raw)
 {
+    std::vector<std::pair<QString, QString>> replacements;
     for (const TSQLParams& param : m_params) {
-        if (param.Kind == pkPlaceholder)
-            m_sql.replace(param.Name, FormatValue(param.Value, raw));
+        if (param.Kind == pkPlaceholder && !param.Name.isEmpty())
+            replacements.emplace_back(param.Name, FormatValue(param.Value, raw));
     }
+    if (replacements.empty())
+        return;
+    QString firstLetters;
+    for (const auto& replacement : replacements)
+        firstLetters += replacement.first.front();
+    QString filled;
+    filled.reserve(m_sql.size());
+    qsizetype position = 0;
+    while (position < m_sql.size()) {
+        if (!firstLetters.contains(m_sql[position])) {
+            filled += m_sql[position++];
+            continue;
+        }
+        const auto match = std::find_if(replacements.cbegin(), replacements.cend(), [&](const auto& replacement) {
+            return QStringView(m_sql).mid(position).startsWith(replacement.first);
+        });
+        if (match == replacements.cend()) {
+            filled += m_sql[position++];
+            continue;
+        }
+        filled += match->second;
+        position += match->first.size();
+    }
+    m_sql = filled;
 }
 
 void TValdrona_ADOQuery::OpenTemplate()

@@ -145,11 +145,12 @@ void TestQuery::placeholders()
     TTestCompany company(TTestCompany::TSource::Template);
     TValdrona_ADOQuery query;
     query.SetSQL(QStringLiteral("select {A} as a, {A} as b, {B} as c, {a} as d, {Unset} as e"));
-    query.SetPlaceholder(QStringLiteral("{A}"), QStringLiteral("{A}'s"));
+    // Values holding placeholder names, their own or a later one's, stay as typed.
+    query.SetPlaceholder(QStringLiteral("{A}"), QStringLiteral("{A}'s {B}"));
     query.SetPlaceholder(QStringLiteral("{B}"), 3);
     query.AddValue(QStringLiteral("expense_Settings"), QStringLiteral("{a}"), 9);   // not a placeholder
     query.ApplyPlaceholders(false);
-    QCOMPARE(query.SQL(), QStringLiteral("select '{A}''s' as a, '{A}''s' as b, 3 as c, {a} as d, {Unset} as e"));
+    QCOMPARE(query.SQL(), QStringLiteral("select '{A}''s {B}' as a, '{A}''s {B}' as b, 3 as c, {a} as d, {Unset} as e"));
 }
 
 void TestQuery::anyRowExistsStopsAtFirstTable()
