@@ -38,26 +38,6 @@ QString CreatedFolder(const QString& folder)
 
 } // namespace
 
-QString TDatabaseRecord::DisplayName() const
-{
-    return FileName.left(FileName.lastIndexOf(u'.'));
-}
-
-QList<TDatabaseRecord> ListDatabases(const QString& folder)
-{
-    QList<TDatabaseRecord> databases;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        if (name.endsWith(QLatin1String(".db"), Qt::CaseSensitive))
-            databases.append({folder, name, dtSQLite});
-        else if (name.endsWith(QLatin1String(".ini"), Qt::CaseSensitive))
-            databases.append({folder, name, dtMSSQL});
-    }
-    return databases;
-}
-
 QString NewDatabaseFileName(const QString& typedName)
 {
     const qsizetype dot = typedName.lastIndexOf(u'.');

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseOpenUnit.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -8,18 +10,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// One database offered by the dialog.
-struct TDatabaseRecord {
-    QString Folder;      // with a trailing separator
-    QString FileName;    // with its extension
-    quint8 DatabaseType; // dtSQLite for ".db", dtMSSQL for ".ini"
-
-    QString DisplayName() const;
-};
-
-// The databases of a folder: ".db" files as SQLite, ".ini" files as SQL Server
-// descriptions; the extensions are compared case-sensitively.
-QList<TDatabaseRecord> ListDatabases(const QString& folder);
 // The file name a new database gets: the typed name with its extension replaced by ".db".
 QString NewDatabaseFileName(const QString& typedName);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseOpenUnit.h"
+
 #include <QString>
 
 class QWidget;
@@ -10,12 +12,6 @@ class QWidget;
 
 // Shows the database dialog; true once a database is connected.
 bool SelectDatabase(QWidget* parent);
-// Stamps a database without DB_VERSION with the expected version; another
-// version is used only when the user insists twice.
-bool CheckDatabaseVersion();
-// Logs the only person of the company in without asking; false when the
-// company has not exactly one person or that person may not log in.
-bool AutoLogin();
 // The automatic login, or else the login dialog.
 bool LoginPerson(QWidget* parent);
 // Database dialog, version check and login, in this order.

@@ -2,17 +2,16 @@
 // the installation's qvb.ini, database folder and templates like the program.
 #include "ConfigFileUnit.h"
 #include "ConnectionUnit.h"
+#include "DatabaseOpenUnit.h"
 #include "ErrorUnit.h"
 #include "Person_Class.h"
 #include "PromptUnit.h"
-#include "QueryUnit.h"
 #include "SIEExportProcedureUnit.h"
 #include "SQLCacheUnit.h"
 #include "SettingsUnit.h"
 #include "ValdronaConstantUnit.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
@@ -112,65 +111,26 @@ TDateTime ParseDateOption(const QString& name, const QString& text)
     return date;
 }
 
-struct TDatabaseEntry {
-    QString Folder;
-    QString FileName;
-    quint8 Type = dtSQLite;
-};
-
 // The entry of the database folder whose display name (file name without its
 // extension) is the name; an exact match first, then one without regard to case.
-std::optional<TDatabaseEntry> FindDatabase(const QString& displayName)
+std::optional<TDatabaseRecord> FindDatabase(const QString& displayName)
 {
-    const QString folder = GetDatabasePath();
-    std::optional<TDatabaseEntry> caseInsensitive;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& file : files) {
-        const QString suffix = file.suffix();
-        if (suffix != QLatin1String("db") && suffix != QLatin1String("ini"))
-            continue;
-        const TDatabaseEntry entry{folder, file.fileName(), suffix == QLatin1String("db") ? dtSQLite : dtMSSQL};
-        const QString name = file.completeBaseName();
-        if (name == displayName)
-            return entry;
-        if (!caseInsensitive && name.compare(displayName, Qt::CaseInsensitive) == 0)
-            caseInsensitive = entry;
+    std::optional<TDatabaseRecord> caseInsensitive;
+    for (const TDatabaseRecord& database : ListDatabases(GetDatabasePath())) {
+        if (database.DisplayName() == displayName)
+            return database;
+        if (!caseInsensitive && database.DisplayName().compare(displayName, Qt::CaseInsensitive) == 0)
+            caseInsensitive = database;
     }
     return caseInsensitive;
-}
-
-// As at start-up: a database without a version is stamped, another version refused.
-bool CheckDatabaseVersion()
-{
-    const int version = GetSettingInt(QStringLiteral("DB_VERSION"), -1);
-    if (version == -1) {
-        SetSettingInt(QStringLiteral("DB_VERSION"), ExpectedDatabaseVersion);
-        return true;
-    }
-    if (version == ExpectedDatabaseVersion)
-        return true;
-    // Nobody can answer the question here; the console prompt answers No.
-    const TAnswer answer = Prompt().Message(
-        TMessageKind::Error,
-        QStringLiteral("Databasen är en annan version än vad som förväntades.") + CRLF
-            + QStringLiteral("Kontrollera din installation eller kontakta support.") + CRLF + CRLF
-            + QStringLiteral("Vill du forsätta? (ej rekommenderat)"),
-        TButtons::YesNo);
-    return answer == TAnswer::Yes;
 }
 
 // As at start-up: the one person of a company logs in by itself; otherwise the
 // given user name and password are checked.
 bool LogIn(const QHash<QString, QString>& options)
 {
-    if (CountPersons() == 1) {
-        TValdrona_ADOQuery first;
-        first.LoadTemplate(QStringLiteral("getFirstPerson.sql"));
-        first.OpenTemplate();
-        if (!first.Eof()
-            && Login(first.FieldAsText(QStringLiteral("Username")), first.FieldAsText(QStringLiteral("Password"))) > 0)
-            return true;
-    }
+    if (AutoLogin())
+        return true;
     if (!options.contains(QStringLiteral("user"))) {
         PrintError(QStringLiteral("Databasen har flera användare: ange --user och --password."));
         return false;
@@ -189,13 +149,13 @@ int ExportSIE(const QHash<QString, QString>& options)
     const QString output = QFileInfo(options.value(QStringLiteral("output"))).absoluteFilePath();
 
     const QString name = options.value(QStringLiteral("database"));
-    const std::optional<TDatabaseEntry> database = FindDatabase(name);
+    const std::optional<TDatabaseRecord> database = FindDatabase(name);
     if (!database) {
         PrintError(QStringLiteral("Det finns ingen databas med namnet ") + name + QStringLiteral(" i databasmappen."));
         return ecFailed;
     }
     try {
-        Connect(database->Folder, database->FileName, database->Type);
+        Connect(database->Folder, database->FileName, database->DatabaseType);
     } catch (const EError& error) {
         PrintError(QStringLiteral("Följande fel uppstod när databasen skulle öppnas: ") + error.Message() + CRLF
                    + QStringLiteral("Kontrollera databasinställningar i ini-filen."));
