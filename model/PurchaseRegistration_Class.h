@@ -42,7 +42,7 @@ public:
     // Removes the account codes first.
     int Delete() override;
     void AddFieldValues() override;
-    QString GetDisplayText() override;   // the specification
+    QString GetDisplayText() override;   // the purchase text the user typed
 
     // PurchaseNumber when given, else the invoice's highest number + 1.
     int NextPurchaseNumber();
