@@ -67,16 +67,13 @@ void AppendAccountLine(TAccountCodeList& list, const TVoucherLineAccount& accoun
     list.push_back({account.AccountNumber, account.AccountName, {}, {}, {}, amount, {}});
 }
 
-} // namespace
-
-void BuildSummarisedVoucherLines(int invoiceId, TAccountCodeList& list, TVoucherSource& source)
+// Walks the invoice's purchases that the company books (private ones are left
+// out) and their account codes; onPurchaseDone follows each purchase's codes.
+template <typename OnCode, typename OnPurchaseDone>
+void ForEachBookedCode(int invoiceId, OnCode onCode, OnPurchaseDone onPurchaseDone)
 {
-    TInvoice invoice;
-    invoice.LoadById(invoiceId);
-
-    double vatTotal = 0;
     TValdrona_ADOQuery purchases;
-    OpenNonPrivatePurchases(purchases, invoice.Id);
+    OpenNonPrivatePurchases(purchases, invoiceId);
     TPurchaseRegistration purchase;
     TAccountCode code;
     TValdrona_ADOQuery codes;
@@ -85,16 +82,34 @@ void BuildSummarisedVoucherLines(int invoiceId, TAccountCodeList& list, TVoucher
         OpenAccountCodes(codes, purchase.Id);
         for (; !codes.Eof(); codes.Next()) {
             code.LoadFromQuery(codes);
+            onCode(code);
+        }
+        onPurchaseDone(purchase);
+    }
+}
+
+} // namespace
+
+void BuildSummarisedVoucherLines(int invoiceId, TAccountCodeList& list, TVoucherSource& source)
+{
+    TInvoice invoice;
+    invoice.LoadById(invoiceId);
+
+    double vatTotal = 0;
+    ForEachBookedCode(
+        invoice.Id,
+        [&](TAccountCode& code) {
             const TCodeLine line = CodeLine(code, source);
             AddVoucherLine(list, line.Account.AccountNumber, line.Account.AccountName, line.InternalAccounts[0],
                            line.InternalAccounts[1], line.InternalAccounts[2], code.ExtraText, NetAmount(code));
             vatTotal += code.VatAmount;
-        }
-        const double difference = PurchaseDifference(purchase);
-        if (difference != 0)
-            AddAccountLine(list, source.LineAccount(source.PurchaseDifferenceKey(), PurchaseDifferenceFallback),
-                           difference);
-    }
+        },
+        [&](TPurchaseRegistration& purchase) {
+            const double difference = PurchaseDifference(purchase);
+            if (difference != 0)
+                AddAccountLine(list, source.LineAccount(source.PurchaseDifferenceKey(), PurchaseDifferenceFallback),
+                               difference);
+        });
 
     if (invoice.TotalAmount != 0)
         AddAccountLine(list, source.LineAccount(invoice.fkCreditAccount, CreditFallback), -invoice.TotalAmount);
@@ -151,20 +166,13 @@ void BuildDetailedPurchaseLines(int purchaseId, TAccountCodeList& list, TVoucher
 void BuildVoucherTransactions(TVer& voucher, TInvoice& invoice, const TSIE& document, TVoucherSource& source)
 {
     double vatTotal = 0;
-    TValdrona_ADOQuery purchases;
-    OpenNonPrivatePurchases(purchases, invoice.Id);
-    TPurchaseRegistration purchase;
-    TAccountCode code;
-    TValdrona_ADOQuery codes;
-    for (; !purchases.Eof(); purchases.Next()) {
-        purchase.LoadFromQuery(purchases);
-        OpenAccountCodes(codes, purchase.Id);
-        for (; !codes.Eof(); codes.Next()) {
-            code.LoadFromQuery(codes);
+    ForEachBookedCode(
+        invoice.Id,
+        [&](TAccountCode& code) {
             AddCodeTransaction(voucher, code, document, source);
             vatTotal += code.VatAmount;
-        }
-    }
+        },
+        [](TPurchaseRegistration&) {});
 
     const double vat = RoundTo2(vatTotal);
     if (vat != 0) {

@@ -50,6 +50,14 @@ void ConnectCompany(const TInstallation& installation, const QString& name)
     Connect(installation.Path(QStringLiteral("DB/")), name + QStringLiteral(".db"), dtSQLite);
 }
 
+// Shows the main window and runs its start-up, pressing "Anslut" in the database dialog.
+void StartUpConnected(TMainForm& form)
+{
+    form.show();
+    OnModal<TDatabaseForm>([](TDatabaseForm& dialog) { QTest::mouseClick(dialog.Open, Qt::LeftButton); });
+    form.StartUp();
+}
+
 } // namespace
 
 class TstStartup : public QObject {
@@ -308,9 +316,7 @@ void TstStartup::changeOfDatabaseDropsTheTemplateCache()
     installation.Write(QStringLiteral("LASTUSEDDB"), QStringLiteral("Demo"));
 
     TMainForm form;
-    form.show();
-    OnModal<TDatabaseForm>([](TDatabaseForm& dialog) { QTest::mouseClick(dialog.Open, Qt::LeftButton); });
-    form.StartUp();
+    StartUpConnected(form);
     QCOMPARE(form.windowTitle(), QStringLiteral("Valdrona konteringsprogram [Anna Svensson]"));
     const QStringList before = GetSQL(QStringLiteral("getFirstPerson.sql"));
 
@@ -339,9 +345,7 @@ void TstStartup::changeOfDatabaseRefusedKeepsEverything()
     const TInstallation installation;
     installation.AddCompany(QStringLiteral("DB/Demo.db"));
     TMainForm form;
-    form.show();
-    OnModal<TDatabaseForm>([](TDatabaseForm& dialog) { QTest::mouseClick(dialog.Open, Qt::LeftButton); });
-    form.StartUp();
+    StartUpConnected(form);
     form.OpenChildWindow(QStringLiteral("InvoiceRegForm"), [] { return new QWidget; });
     form.OpenChildWindow(QStringLiteral("SettingsForm"), [] { return new QWidget; });
     TScriptedPrompt prompt;
@@ -359,9 +363,7 @@ void TstStartup::closingTheMainWindowClosesTheDatabase()
     installation.AddCompany(QStringLiteral("DB/Demo.db"));
     {
         TMainForm form;
-        form.show();
-        OnModal<TDatabaseForm>([](TDatabaseForm& dialog) { QTest::mouseClick(dialog.Open, Qt::LeftButton); });
-        form.StartUp();
+        StartUpConnected(form);
         QVERIFY(IsLoggedIn());
         GetSQL(QStringLiteral("getUsers.sql"));
         form.MenuEntry(QStringLiteral("Avsluta1"))->trigger();
